@@ -29,6 +29,7 @@ RunReport organizeRun(const RunInputs& inputs, CommandRunner& runner, RunUi& ui)
 
     const Command unpackGradebook =
         Command::extractGradebook(sevenZip, inputs.gradebook, inputs.outputDir);
+    ui.reportStage("unpacking the gradebook", 0, 0);
     const CommandResult unpacked = runner.run(unpackGradebook);
     if (!unpacked.succeeded) {
         // The gradebook may be the only copy of every hand-in: keep it.

@@ -23,6 +23,12 @@ public:
     virtual void incrementProgress() = 0;
     virtual void setProgressValue(int value) = 0;
     virtual void writeConsoleLine(const std::string& line, bool flush) = 0;
+    // How far the run is, for displays that want more than the bar: `done`
+    // of `total` students have been through `stage` ("unpacking the
+    // gradebook" reports 0 of 0).
+    virtual void reportStage(const std::string& stage, int done, int total) {
+        (void)stage, (void)done, (void)total;
+    }
 };
 
 }  // namespace quillbox
