@@ -10,7 +10,7 @@ namespace quillbox {
 bool pathExists(const std::string& path) {
     if (path.empty()) return false;
     std::error_code error;
-    return fs::exists(fs::symlink_status(fs::path(path), error));
+    return fs::exists(fs::path(path), error);
 }
 
 std::string_view fileNameOf(std::string_view path) {

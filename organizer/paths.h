@@ -13,8 +13,8 @@ inline constexpr char pathSeparator = '\\';
 inline constexpr char pathSeparator = '/';
 #endif
 
-// True when any entry (file, folder, link) stands at `path`. Never throws;
-// an empty path names no entry.
+// True when a file or folder stands at `path` (a link counts when its
+// target exists). Never throws; an empty path names no entry.
 bool pathExists(const std::string& path);
 
 // The last element of `path` (after its last separator).

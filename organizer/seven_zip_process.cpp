@@ -1,10 +1,12 @@
 #include "seven_zip_process.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <string_view>
 #include <system_error>
 #include <unistd.h>
 
@@ -17,11 +19,22 @@ namespace {
 constexpr std::size_t maxKeptErrorText = 16 * 1024;
 constexpr int pollMilliseconds = 30;
 
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return {};
-    const auto last = text.find_last_not_of(" \t\r\n");
-    return text.substr(first, last - first + 1);
+// 7-Zip spaces its messages with blank lines; a message box needs none.
+std::string withoutBlankLines(const std::string& text) {
+    std::string result;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string_view line(text.data() + start, end - start);
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.remove_suffix(1);
+        if (!line.empty()) {
+            if (!result.empty()) result += '\n';
+            result += line;
+        }
+        start = end + 1;
+    }
+    return result;
 }
 
 std::string errorText(int error) { return std::system_category().message(error); }
@@ -96,7 +109,7 @@ CommandResult runProgram(const std::vector<std::string>& arguments, const std::s
                                       "): " + errorText(spawnError));
     }
 
-    const std::string errors = trimmed(collectErrorOutput(errorPipe[0], whileWaiting));
+    const std::string errors = withoutBlankLines(collectErrorOutput(errorPipe[0], whileWaiting));
     ::close(errorPipe[0]);
     const int status = waitForExit(child, whileWaiting);
 
