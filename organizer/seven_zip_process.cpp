@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <string_view>
 #include <system_error>
@@ -39,36 +40,58 @@ std::string withoutBlankLines(const std::string& text) {
 
 std::string errorText(int error) { return std::system_category().message(error); }
 
-// Reads what the child writes to standard error until it closes it,
-// keeping the window alive in between.
-std::string collectErrorOutput(int fd, const std::function<void()>& whileWaiting) {
-    std::string text;
-    char buffer[4096];
-    for (;;) {
-        pollfd request{fd, POLLIN, 0};
-        const int ready = ::poll(&request, 1, pollMilliseconds);
-        if (whileWaiting) whileWaiting();
-        if (ready < 0 && errno != EINTR) break;
-        if (ready <= 0) continue;
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) break;
-        if (text.size() < maxKeptErrorText)
-            text.append(buffer, std::min<std::size_t>(static_cast<std::size_t>(got),
-                                                       maxKeptErrorText - text.size()));
-    }
-    return text;
+struct Finished {
+    int status = -1;  // as waitpid gives it; -1 when it could not be observed
+    std::string errorOutput;
+};
+
+void keep(std::string& text, const char* data, ssize_t size) {
+    if (text.size() < maxKeptErrorText)
+        text.append(data, std::min<std::size_t>(static_cast<std::size_t>(size),
+                                                maxKeptErrorText - text.size()));
 }
 
-int waitForExit(pid_t child, const std::function<void()>& whileWaiting) {
-    int status = 0;
+// Collects the child's standard error and waits for it to exit, keeping the
+// window alive in between. The exit is watched through a process file
+// descriptor, so a run of thousands of short extractions loses no time to
+// pauses between looks.
+Finished waitForChild(pid_t child, int errorFd, const std::function<void()>& whileWaiting) {
+    Finished finished;
+    const int processFd = static_cast<int>(::syscall(SYS_pidfd_open, child, 0));
+    char buffer[4096];
+    bool errorOpen = true;
+    useconds_t pause = 100;  // without a process descriptor: look again soon, then less often
     for (;;) {
-        const pid_t done = ::waitpid(child, &status, WNOHANG);
-        if (done == child) return status;
-        if (done < 0 && errno != EINTR) return -1;
+        pollfd watched[2] = {{errorOpen ? errorFd : -1, POLLIN, 0}, {processFd, POLLIN, 0}};
+        const bool canBlock = errorOpen || processFd >= 0;
+        const int ready = ::poll(watched, 2, canBlock ? pollMilliseconds : 0);
         if (whileWaiting) whileWaiting();
-        ::usleep(pollMilliseconds * 1000);
+        if (ready < 0 && errno != EINTR) {
+            ::waitpid(child, &finished.status, 0);
+            break;
+        }
+        if (errorOpen && watched[0].revents != 0) {
+            const ssize_t got = ::read(errorFd, buffer, sizeof buffer);
+            if (got > 0) keep(finished.errorOutput, buffer, got);
+            else if (got == 0 || errno != EINTR) errorOpen = false;
+            continue;  // everything it wrote is read before it is reaped
+        }
+        const bool mayHaveExited = processFd >= 0 ? watched[1].revents != 0 : !errorOpen;
+        if (!mayHaveExited) continue;
+        int status = 0;
+        const pid_t done = ::waitpid(child, &status, processFd >= 0 ? 0 : WNOHANG);
+        if (done == child) {
+            finished.status = status;
+            break;
+        }
+        if (done < 0 && errno != EINTR) break;
+        if (processFd < 0) {
+            ::usleep(pause);
+            pause = std::min<useconds_t>(pause * 2, pollMilliseconds * 1000);
+        }
     }
+    if (processFd >= 0) ::close(processFd);
+    return finished;
 }
 
 }  // namespace
@@ -109,9 +132,10 @@ CommandResult runProgram(const std::vector<std::string>& arguments, const std::s
                                       "): " + errorText(spawnError));
     }
 
-    const std::string errors = withoutBlankLines(collectErrorOutput(errorPipe[0], whileWaiting));
+    const Finished finished = waitForChild(child, errorPipe[0], whileWaiting);
     ::close(errorPipe[0]);
-    const int status = waitForExit(child, whileWaiting);
+    const std::string errors = withoutBlankLines(finished.errorOutput);
+    const int status = finished.status;
 
     if (status >= 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0) return CommandResult::success();
     if (!errors.empty()) return CommandResult::failure(errors);
