@@ -4,7 +4,7 @@
 set -eu
 
 packages="g++ make cmake pkg-config qt6-base-dev p7zip-full googletest libgtest-dev
-libgmock-dev libcli11-dev fonts-dejavu-core xvfb xauth"
+libgmock-dev libcli11-dev fonts-dejavu-core xvfb xauth python3"
 
 missing=""
 for package in $packages; do
