@@ -1,6 +1,7 @@
 #include "organize_run.h"
 
 #include "command.h"
+#include "student_folders.h"
 
 namespace quillbox {
 
@@ -49,9 +50,8 @@ RunReport organizeRun(const RunInputs& inputs, CommandRunner& runner, RunUi& ui)
 
     ui.writeConsoleLine("Found the following zip files:", false);
 
-    // Sorting into student folders comes here: the scans of the output
-    // directory, then the information files, archives and remaining files
-    // of each student.
+    sortIntoStudentFolders({inputs.outputDir, inputs.rubric, sevenZip}, runner, ui,
+                           report.failures);
 
     ui.setProgressValue(0);
     if (report.failures.empty()) {
