@@ -3,7 +3,7 @@ BUILD_DIR  ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test bench clean
 
 all: build
 
@@ -28,6 +28,11 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure --parallel $(JOBS)
+
+# Times quillbox-cli against the bare 7-Zip work; not part of `make test`.
+# Its options go in BENCH_ARGS, e.g. make bench BENCH_ARGS="--sizes 50 --runs 1".
+bench: build
+	@bench/quillbox-bench --cli $(BUILD_DIR)/bin/quillbox-cli $(BENCH_ARGS)
 
 clean:
 	rm -rf $(BUILD_DIR)
