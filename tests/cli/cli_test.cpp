@@ -69,6 +69,9 @@ struct InputCheckCase {
     std::string expectedMessage;          // likewise, "@/" stands for the temp folder
 };
 
+// Test lists show the case by its title, not as raw bytes.
+void PrintTo(const InputCheckCase& c, std::ostream* out) { *out << c.title; }
+
 class CliInputCheckTest : public CliTest,
                           public ::testing::WithParamInterface<InputCheckCase> {};
 
