@@ -142,10 +142,6 @@ Label::Label() : Control(makeHandle(newWidget<QLabel>())) {
     Size = forms::Size(100, 23);
 }
 
-std::u16string Label::text() const {
-    return Control::text();
-}
-
 void Label::setText(const std::u16string& text) {
     Control::setText(text);
     if (auto* label = handle().as<QLabel>()) label->setText(detail::toQString(text));
@@ -207,10 +203,6 @@ Button::Button() : Control(makeHandle(newWidget<QPushButton>())) {
         Click.Raise(this, e);
     });
     Size = forms::Size(75, 23);
-}
-
-std::u16string Button::text() const {
-    return Control::text();
 }
 
 void Button::setText(const std::u16string& text) {

@@ -91,7 +91,6 @@ private:
     Color foreColor_;
     Padding margin_{3, 3, 3, 3};
     bool autoSize_ = false;
-    Form* parent_ = nullptr;
 };
 
 // A caption. Takes no keyboard focus; shows its parent's colours unless
@@ -101,7 +100,6 @@ public:
     Label();
 
 protected:
-    std::u16string text() const override;
     void setText(const std::u16string& text) override;
 };
 
@@ -138,7 +136,6 @@ public:
     Event<EventArgs> Click;
 
 protected:
-    std::u16string text() const override;
     void setText(const std::u16string& text) override;
     void applyColors() override;
 
@@ -265,7 +262,6 @@ protected:
     void setLocation(const Point& location) override;
     forms::Size size() const override;
     void setSize(const forms::Size& size) override;
-    void applyColors() override;
     void applyGeometry() override;
 
 private:

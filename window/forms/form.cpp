@@ -90,7 +90,6 @@ detail::FormWidget* formWidget(const detail::WidgetHandle& handle) {
 void ControlCollection::Add(Control& control) {
     if (std::find(controls_.begin(), controls_.end(), &control) != controls_.end()) return;
     controls_.push_back(&control);
-    control.parent_ = &owner_;
     QWidget* window = owner_.handle().widget();
     QWidget* widget = control.handle().widget();
     if (window == nullptr || widget == nullptr) return;
@@ -150,10 +149,6 @@ void Form::setSize(const forms::Size& size) {
     if (widget == nullptr) return;
     const QSize frame = widget->frameGeometry().size() - widget->size();
     setClientSize(forms::Size(size.Width - frame.width(), size.Height - frame.height()));
-}
-
-void Form::applyColors() {
-    Control::applyColors();
 }
 
 void Form::applyGeometry() {
