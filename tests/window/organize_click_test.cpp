@@ -98,6 +98,56 @@ TEST_F(OrganizeClickTest, UnpacksARealGradebookIntoTheOutputDirectory) {
     EXPECT_EQ(form->outputDir, quillbox::testing::u16(gradebook.output));
 }
 
+TEST_F(OrganizeClickTest, SortsARealGradebookIntoOneFolderPerStudent) {
+    using quillbox::testing::makeArchive;
+    using quillbox::testing::writeFile;
+    TempDir dir;
+    const std::string a = "Essay 2 - Rivers_";
+    fs::create_directories(dir / "hand-in/drafts");
+    writeFile(dir / "hand-in/essay.md", "Ann's essay");
+    writeFile(dir / "hand-in/drafts/one.md", "Ann's draft");
+    fs::create_directories(dir / "in");
+    makeArchive(dir / ("in/" + a + "alee7_attempt_2026-12-01_essay.zip"), dir / "hand-in",
+                {"essay.md", "drafts"});
+    writeFile(dir / ("in/" + a + "alee7_attempt_2026-12-01.txt"), "Name: Ann Lee (alee7)\r\nDate\r\n");
+    writeFile(dir / ("in/" + a + "bchan2_attempt_2026-12-02.txt"), "Name: Bo Chan (bchan2)\n");
+    writeFile(dir / ("in/" + a + "bchan2_attempt_2026-12-02_notes.pdf"), "Bo's notes");
+    std::vector<std::string> members;
+    for (const auto& entry : fs::directory_iterator(dir / "in"))
+        members.push_back(entry.path().filename().string());
+    makeArchive(dir / "gradebook.7z", dir / "in", members);
+    fs::create_directories(dir / "marking forms");
+    writeFile(dir / "marking forms/rubric v2.docx", "rubric");
+    fs::create_directory(dir / "out");
+
+    show();
+    type("textBox1", dir / "gradebook.7z");
+    type("textBox2", dir / "marking forms/rubric v2.docx");
+    type("textBox3", dir / "out");
+    DialogAnswers answers;
+    clickOrganize();
+
+    const std::string out = dir / "out";
+    EXPECT_EQ(answers.messages,
+              (std::vector<std::string>{
+                  "copy \"" + out + "/" + a + "bchan2_attempt_2026-12-02_notes.pdf\" \"" + out + "/Bo Chan/\"",
+                  "Gradebook Successfully unpacked"}));
+    EXPECT_EQ(quillbox::testing::filesUnder(out),
+              (std::vector<std::pair<std::string, std::string>>{
+                  {"Ann Lee/Ann Lee_rubric.docx", "rubric"},
+                  {"Ann Lee/" + a + "alee7_attempt_2026-12-01.txt", "Name: Ann Lee (alee7)\r\nDate\r\n"},
+                  {"Ann Lee/drafts/one.md", "Ann's draft"},
+                  {"Ann Lee/essay.md", "Ann's essay"},
+                  {"Bo Chan/Bo Chan_rubric.docx", "rubric"},
+                  {"Bo Chan/" + a + "bchan2_attempt_2026-12-02.txt", "Name: Bo Chan (bchan2)\n"},
+                  {"Bo Chan/" + a + "bchan2_attempt_2026-12-02_notes.pdf", "Bo's notes"},
+              }));
+    EXPECT_EQ(std::distance(fs::directory_iterator(out), fs::directory_iterator()), 2)
+        << "only the two student folders are left at the top";
+    EXPECT_EQ(progressBar().Value.get(), 0);
+    EXPECT_EQ(progressBar().Maximum.get(), 10);
+}
+
 TEST_F(OrganizeClickTest, WhileTheRunIsBusyTheWindowRefusesToCloseAndDropsInput) {
     Gradebook gradebook;
     show();
