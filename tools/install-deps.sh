@@ -5,6 +5,8 @@ set -eu
 
 packages="g++ make cmake pkg-config qt6-base-dev p7zip-full googletest libgtest-dev
 libgmock-dev libcli11-dev fonts-dejavu-core xvfb xauth python3"
+# Targets beyond the build (the fuzzer) name the packages they need instead.
+[ "$#" -gt 0 ] && packages="$*"
 
 missing=""
 for package in $packages; do
