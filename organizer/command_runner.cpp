@@ -79,7 +79,12 @@ CommandResult DirectCommandRunner::extract(const Command& command) {
         return CommandResult::failure(
             "not run: 7-Zip would take the \"*\" in the output folder's name as a wildcard");
 
-    return runProgram({command.program(), "x", "-o" + command.target(), "-y", "--", command.source()},
+    // -aou: a member whose name is taken comes in as "name_1.ext" beside
+    // the file already there. With -y alone 7-Zip would replace it: the
+    // information file just moved in, the rubric copy, or, on a second run
+    // into the same folder, the files a teacher has marked up.
+    return runProgram({command.program(), "x", "-o" + command.target(), "-y", "-aou", "--",
+                       command.source()},
                       logFile_.string(), whileWaiting_);
 }
 

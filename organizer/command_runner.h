@@ -51,6 +51,7 @@ public:
 //   move   is one no-replace rename on one file system, else copy then
 //          delete once the copy succeeded;
 //   7-Zip  writes its standard output to the log file (replaced each time);
+//          never replaces a file, a member of a taken name comes in renamed;
 //          success is "started and exited with status 0".
 class DirectCommandRunner : public CommandRunner {
 public:

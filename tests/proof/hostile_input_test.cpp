@@ -70,6 +70,7 @@ const std::vector<HostileStudent> students = {
     {"star11", "Name: Star*Name (star11)", "Star*Name", {"_essay.pdf"}, "_project.7z"},
     {"fits12", "Name: " + almostTooLongName + " (fits12)", almostTooLongName, {"_essay.pdf"},
      ""},
+    {"clash13", "Name: Cla Sh (clash13)", "Cla Sh", {}, "_clash.zip"},
 };
 
 // Members of the gradebook itself that point outside.
@@ -149,6 +150,12 @@ protected:
                                "out-link/through.txt"},
                               folder),
                       0);
+        } else if (code == "clash13") {
+            // Members named like the files already in the student's folder
+            // when the archive is unpacked there.
+            writeFile(folder / (prefixOf(code) + ".txt"), "clash13 member like the info file");
+            writeFile(folder / "Cla Sh_rubric.docx", "clash13 member like the rubric copy");
+            sevenZipAdd(archive, folder, {}, {prefixOf(code) + ".txt", "Cla Sh_rubric.docx"});
         } else {
             const std::string member = code == "eve1" ? shellMember : "main.c";
             writeFile(folder / "sub" / member, "member of " + code);
@@ -242,6 +249,13 @@ TEST_F(HostileGradebookTest, SortsWhatCanBeSortedAndListsTheRest) {
         travelled.insert(contents);
     EXPECT_TRUE(travelled.contains("trav9 climbs up"));
     EXPECT_TRUE(travelled.contains("trav9 absolute"));
+    // Unpacking never replaces a file already in the folder: the members
+    // named like the information file and the rubric copy come in beside them.
+    const fs::path clash = workspace.output / "Cla Sh";
+    EXPECT_EQ(readFile(clash / (prefixOf("clash13") + ".txt")),
+              student("clash13").firstLine + "\r\nAssignment: Essay 1\r\n");
+    EXPECT_EQ(readFile(clash / "Cla Sh_rubric.docx"), "the rubric");
+    EXPECT_EQ(filesUnder(clash).size(), 4u);
 
     // What could not be done: a folder name too long for the file system,
     // a rubric copy name likewise, an archive with links pointing out, a
