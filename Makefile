@@ -1,4 +1,5 @@
 # Drives CMake. `make run` and `make test` set up what is missing first.
+MAKEFLAGS += --no-print-directory
 BUILD_DIR  ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)

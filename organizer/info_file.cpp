@@ -1,5 +1,7 @@
 #include "info_file.h"
 
+#include "file_descriptor.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -22,20 +24,6 @@ std::string_view firstLineOf(std::string_view contents) {
     if (line.ends_with('\r')) line.remove_suffix(1);
     return line;
 }
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 InfoFileRead cannotOpen(int error, const char* what = "opened for reading") {
     return {InfoFileStatus::CannotOpen, {},
