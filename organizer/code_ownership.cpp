@@ -149,12 +149,7 @@ std::ptrdiff_t findIndex(const ClaimedTable& fileArray, std::string_view userCod
 
 bool isRemainingFile(const DirectoryEntry& entry, std::string_view userCode,
                      const CodeOwnership& ownership) {
-    if (entry.type != EntryType::RegularFile) return false;
-    const std::string_view extension = extensionOf(entry.name);
-    if (extension == ".zip" || extension == ".7z" || extension == ".rar" ||
-        extension == ".txt")
-        return false;
-    return ownership.claims(userCode, entry.name);
+    return canBeRemainingFile(entry) && ownership.claims(userCode, entry.name);
 }
 
 }  // namespace quillbox

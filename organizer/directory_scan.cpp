@@ -46,6 +46,11 @@ bool isArchiveName(std::string_view name) {
     return extension == ".zip" || extension == ".7z" || extension == ".rar";
 }
 
+bool canBeRemainingFile(const DirectoryEntry& entry) {
+    return entry.type == EntryType::RegularFile && !isArchiveName(entry.name) &&
+           extensionOf(entry.name) != ".txt";
+}
+
 std::vector<std::string> scanArchives(const std::vector<DirectoryEntry>& entries) {
     std::vector<std::string> archives;
     for (const DirectoryEntry& entry : entries)

@@ -28,6 +28,10 @@ DirectoryListing listDirectory(const std::string& directory);
 // ".zip", ".7z" or ".rar", compared exactly (case-sensitive).
 bool isArchiveName(std::string_view name);
 
+// A regular file that is no archive and no ".txt": the only kind of entry
+// moved in as a student's remaining file. Folders and links take no part.
+bool canBeRemainingFile(const DirectoryEntry& entry);
+
 // Scan A: the full paths of the entries whose names are archives, whatever
 // kind of entry they are.
 std::vector<std::string> scanArchives(const std::vector<DirectoryEntry>& entries);

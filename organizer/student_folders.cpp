@@ -18,8 +18,11 @@ bool isControlByte(char c) {
     return byte < 0x20 || byte == 0x7F;
 }
 
-// How a listing that failed shows in the final message.
-std::string listingStep(const std::string& directory) { return "list \"" + directory + "\""; }
+// A listing that failed shows in the final message as a step of its own.
+void recordListingFailure(RunFailures& failures, const std::string& directory,
+                          const std::string& reason) {
+    failures.addFailedStep("list \"" + directory + "\"", reason);
+}
 
 int progressMaximumFor(std::size_t studentCount) {
     constexpr auto largest = static_cast<std::size_t>(std::numeric_limits<int>::max());
@@ -37,7 +40,7 @@ public:
           failures_(failures),
           ownership_(tables_.userCodes),
           folders_(assignStudentFolders(tables_.studentNames, tables_.userCodes)),
-          folderReady_(tables_.studentCount, false) {}
+          folderReady_(tables_.studentCount(), false) {}
 
     // Phase 4: each student's folder, information file and rubric copy.
     void sortInformationFiles() {
@@ -45,8 +48,8 @@ public:
         // Two attempts of one student share a folder and one rubric copy.
         std::unordered_set<std::string> foldersWithRubric;
 
-        ui_.setProgressMaximum(progressMaximumFor(tables_.studentCount));
-        for (std::size_t i = 0; i < tables_.studentCount; ++i) {
+        ui_.setProgressMaximum(progressMaximumFor(tables_.studentCount()));
+        for (std::size_t i = 0; i < tables_.studentCount(); ++i) {
             const std::string& folder = folders_[i].name;
             if (folder.empty()) {
                 failures_.addUnsortedInfoFile(tables_.txtFiles[i], folders_[i].whyUnsorted);
@@ -73,8 +76,8 @@ public:
     // the student's folder and then deleted.
     void unpackArchives() {
         const ClaimedTable archives(tables_.zipFiles, ownership_);
-        std::vector<bool> handled(tables_.zipCount, false);
-        for (std::size_t k = 0; k < tables_.studentCount; ++k) {
+        std::vector<bool> handled(tables_.zipCount(), false);
+        for (std::size_t k = 0; k < tables_.studentCount(); ++k) {
             const std::ptrdiff_t j =
                 folderReady_[k] ? findIndex(archives, tables_.userCodes[k]) : -1;
             if (j >= 0 && !handled[static_cast<std::size_t>(j)]) {
@@ -98,12 +101,16 @@ public:
     // would have them.
     void moveRemainingFiles() {
         const DirectoryListing listing = listDirectory(inputs_.outputDir);
-        if (!listing.error.empty()) recordListingFailure(listing.error);
+        if (!listing.error.empty())
+            recordListingFailure(failures_, inputs_.outputDir, listing.error);
 
-        std::vector<std::vector<const DirectoryEntry*>> filesOfStudent(tables_.studentCount);
+        std::vector<std::vector<const DirectoryEntry*>> filesOfStudent(tables_.studentCount());
         for (const DirectoryEntry& entry : listing.entries) {
+            // The code that claims an entry is the one isRemainingFile would
+            // accept for it; asking once is enough.
+            if (!canBeRemainingFile(entry)) continue;
             const auto owner = ownership_.ownerCode(entry.name);
-            if (!owner || !isRemainingFile(entry, *owner, ownership_)) continue;
+            if (!owner) continue;
             for (const std::size_t student : ownership_.studentsWithCode(*owner)) {
                 if (folderReady_[student]) {
                     filesOfStudent[student].push_back(&entry);
@@ -112,7 +119,7 @@ public:
             }
         }
 
-        for (std::size_t m = 0; m < tables_.studentCount; ++m) {
+        for (std::size_t m = 0; m < tables_.studentCount(); ++m) {
             const std::string& folder = folders_[m].name;
             for (const DirectoryEntry* entry : filesOfStudent[m]) {
                 if (!runStep(Command::makeFolder(inputs_.outputDir, folder))) continue;
@@ -126,7 +133,7 @@ public:
     }
 
 private:
-    int studentTotal() const { return static_cast<int>(tables_.studentCount); }
+    int studentTotal() const { return static_cast<int>(tables_.studentCount()); }
 
     bool runStep(const Command& command) {
         const CommandResult result = runner_.run(command);
@@ -146,10 +153,6 @@ private:
             failures_.addFailedStep(removal.text(), result.removal->reason);
     }
 
-    void recordListingFailure(const std::string& reason) {
-        failures_.addFailedStep(listingStep(inputs_.outputDir), reason);
-    }
-
     const SortingInputs& inputs_;
     const PathTables tables_;
     CommandRunner& runner_;
@@ -165,7 +168,6 @@ private:
 PathTables scanOutputDirectory(const std::vector<DirectoryEntry>& entries, RunFailures& failures) {
     PathTables tables;
     tables.zipFiles = scanArchives(entries);
-    tables.zipCount = tables.zipFiles.size();
 
     for (std::string& candidate : scanInfoFileCandidates(entries)) {
         InfoFileRead read = readInfoFile(candidate);
@@ -181,7 +183,6 @@ PathTables scanOutputDirectory(const std::vector<DirectoryEntry>& entries, RunFa
         tables.studentNames.push_back(std::move(line.name));
         tables.userCodes.push_back(std::move(line.code));
     }
-    tables.studentCount = tables.txtFiles.size();
     return tables;
 }
 
@@ -226,8 +227,7 @@ std::vector<StudentFolder> assignStudentFolders(const std::vector<std::string>& 
 void sortIntoStudentFolders(const SortingInputs& inputs, CommandRunner& runner, RunUi& ui,
                             RunFailures& failures) {
     const DirectoryListing listing = listDirectory(inputs.outputDir);
-    if (!listing.error.empty())
-        failures.addFailedStep(listingStep(inputs.outputDir), listing.error);
+    if (!listing.error.empty()) recordListingFailure(failures, inputs.outputDir, listing.error);
 
     StudentSorting sorting(inputs, scanOutputDirectory(listing.entries, failures), runner, ui,
                            failures);

@@ -21,8 +21,9 @@ struct PathTables {
     std::vector<std::string> txtFiles;      // full paths of information files (scan B)
     std::vector<std::string> studentNames;  // as the first line gives them
     std::vector<std::string> userCodes;
-    std::size_t zipCount = 0;
-    std::size_t studentCount = 0;
+
+    std::size_t zipCount() const { return zipFiles.size(); }
+    std::size_t studentCount() const { return txtFiles.size(); }
 };
 
 // Scans A and B over one listing, reading every ".txt" candidate. Only

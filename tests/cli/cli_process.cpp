@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <fstream>
 #include <poll.h>
 #include <pty.h>
 #include <spawn.h>
@@ -104,6 +105,19 @@ void makeSampleGradebook(const std::vector<std::string>& arguments) {
     all.insert(all.end(), arguments.begin(), arguments.end());
     ASSERT_EQ(runTool(all, std::filesystem::temp_directory_path()), 0)
         << "make-sample-gradebook failed";
+}
+
+std::vector<ManifestEntry> readSampleManifest(const std::filesystem::path& manifest) {
+    std::vector<ManifestEntry> entries;
+    std::ifstream lines(manifest);
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t folderStart = line.find('\t') + 1;
+        const std::size_t pathStart = line.find('\t', folderStart) + 1;
+        entries.push_back({line.substr(0, folderStart - 1),
+                           line.substr(folderStart, pathStart - 1 - folderStart),
+                           line.substr(pathStart)});
+    }
+    return entries;
 }
 
 }  // namespace quillbox::testing

@@ -24,4 +24,13 @@ CliRun runCli(const std::vector<std::string>& arguments, const std::filesystem::
 // Runs tools/make-sample-gradebook with `arguments`; fails the test on error.
 void makeSampleGradebook(const std::vector<std::string>& arguments);
 
+// One line of the sample script's --manifest: a file of the gradebook and
+// where it belongs, as a path inside the student's folder.
+struct ManifestEntry {
+    std::string code;
+    std::string folder;
+    std::string path;
+};
+std::vector<ManifestEntry> readSampleManifest(const std::filesystem::path& manifest);
+
 }  // namespace quillbox::testing

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <set>
 
@@ -263,13 +262,8 @@ TEST_F(CliTest, RealisticGradebookEndsInOneFolderPerStudent) {
                          rubric, "--manifest", manifest});
 
     std::map<std::string, std::vector<std::string>> filesOfFolder;
-    std::ifstream lines(manifest);
-    for (std::string line; std::getline(lines, line);) {
-        const std::size_t nameStart = line.find('\t') + 1;
-        const std::size_t pathStart = line.find('\t', nameStart) + 1;
-        filesOfFolder[line.substr(nameStart, pathStart - 1 - nameStart)].push_back(
-            line.substr(pathStart));
-    }
+    for (const ManifestEntry& entry : readSampleManifest(manifest))
+        filesOfFolder[entry.folder].push_back(entry.path);
     ASSERT_EQ(filesOfFolder.size(), 6u);
 
     const CliRun result =

@@ -190,7 +190,7 @@ TEST_F(SortingTest, OnlyInformationFilesBecomeStudents) {
     EXPECT_EQ(tables.txtFiles, (std::vector<std::string>{path("Essay 1_alee7_attempt_2024-03-01.txt")}));
     EXPECT_EQ(tables.studentNames, (std::vector<std::string>{"Ann Lee"}));
     EXPECT_EQ(tables.userCodes, (std::vector<std::string>{"alee7"}));
-    EXPECT_EQ(tables.studentCount, 1u);
+    EXPECT_EQ(tables.studentCount(), 1u);
     EXPECT_TRUE(scanFailures.empty());
 
     sort();

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
 #include <memory>
 
@@ -154,13 +153,9 @@ TEST(CliFaultTest, FailedStepsExitWithOneListThemAndKeepEveryFile) {
 
     // Student name -> the hand-ins that go straight into their folder.
     std::map<std::string, std::vector<std::string>> handInsOf;
-    std::ifstream lines(manifest);
-    for (std::string line; std::getline(lines, line);) {
-        const std::size_t nameStart = line.find('\t') + 1;
-        const std::size_t pathStart = line.find('\t', nameStart) + 1;
-        const std::string path = line.substr(pathStart);
-        if (path.find('/') == std::string::npos && !path.ends_with(".txt"))
-            handInsOf[line.substr(nameStart, pathStart - 1 - nameStart)].push_back(path);
+    for (const ManifestEntry& entry : readSampleManifest(manifest)) {
+        if (entry.path.find('/') == std::string::npos && !entry.path.ends_with(".txt"))
+            handInsOf[entry.folder].push_back(entry.path);
     }
     ASSERT_EQ(handInsOf.size(), 3u);
     const std::string blocked = handInsOf.begin()->first;

@@ -76,17 +76,6 @@ const std::vector<HostileStudent> students = {
 // Members of the gradebook itself that point outside.
 const std::string gradebookEscapee = "gradebook-escapee.txt";
 
-void sevenZipAdd(const fs::path& archive, const fs::path& workingDir,
-                 const std::vector<std::string>& switches,
-                 const std::vector<std::string>& members) {
-    std::vector<std::string> arguments{sevenZipProgram, "a", "-bd"};
-    arguments.insert(arguments.end(), switches.begin(), switches.end());
-    arguments.push_back(archive.string());
-    arguments.push_back("--");
-    arguments.insert(arguments.end(), members.begin(), members.end());
-    ASSERT_EQ(runTool(arguments, workingDir), 0) << "7z a " << archive;
-}
-
 class HostileGradebookTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -117,12 +106,12 @@ protected:
         }
         // 7-Zip expands the "*" itself, so no name is taken as a switch or
         // a wildcard.
-        sevenZipAdd(workspace.gradebook, staging, {}, {"*"});
+        makeArchive(workspace.gradebook, staging, {"*"});
 
         const fs::path deep = material / "gradebook/a/b";
         fs::create_directories(deep);
         writeFile(material / "gradebook" / gradebookEscapee, "escapee of the gradebook");
-        sevenZipAdd(workspace.gradebook, deep, {"-spf"}, {"../../" + gradebookEscapee});
+        makeArchive(workspace.gradebook, deep, {"../../" + gradebookEscapee}, {"-spf"});
 
         fs::remove_all(staging);
         fs::remove_all(material);
@@ -137,15 +126,15 @@ protected:
             fs::create_directories(folder / "a/b");
             writeFile(folder / "up.txt", "trav9 climbs up");
             writeFile(folder / "absolute.txt", "trav9 absolute");
-            sevenZipAdd(archive, folder / "a/b", {"-spf"},
-                        {"../../up.txt", (folder / "absolute.txt").string()});
+            makeArchive(archive, folder / "a/b", {"../../up.txt", (folder / "absolute.txt").string()},
+                        {"-spf"});
         } else if (code == "link10") {
             // A link out of the folder, an absolute one, and a file written
             // through the first.
             fs::create_symlink("../../../../link-escape", folder / "out-link");
             fs::create_symlink("/", folder / "root-link");
             writeFile(folder / "through.txt", "link10 through the link");
-            sevenZipAdd(archive, folder, {"-snl"}, {"out-link", "root-link", "through.txt"});
+            makeArchive(archive, folder, {"out-link", "root-link", "through.txt"}, {"-snl"});
             ASSERT_EQ(runTool({sevenZipProgram, "rn", archive.string(), "through.txt",
                                "out-link/through.txt"},
                               folder),
@@ -155,12 +144,12 @@ protected:
             // when the archive is unpacked there.
             writeFile(folder / (prefixOf(code) + ".txt"), "clash13 member like the info file");
             writeFile(folder / "Cla Sh_rubric.docx", "clash13 member like the rubric copy");
-            sevenZipAdd(archive, folder, {}, {prefixOf(code) + ".txt", "Cla Sh_rubric.docx"});
+            makeArchive(archive, folder, {prefixOf(code) + ".txt", "Cla Sh_rubric.docx"});
         } else {
             const std::string member = code == "eve1" ? shellMember : "main.c";
             writeFile(folder / "sub" / member, "member of " + code);
             writeFile(folder / "README", "readme of " + code);
-            sevenZipAdd(archive, folder, {}, {"sub", "README"});
+            makeArchive(archive, folder, {"sub", "README"});
         }
     }
 

@@ -71,8 +71,11 @@ int runTool(const std::vector<std::string>& arguments, const fs::path& workingDi
 }
 
 void makeArchive(const fs::path& archive, const fs::path& workingDir,
-                 const std::vector<std::string>& members) {
-    std::vector<std::string> arguments{sevenZipProgram, "a", "-bd", archive.string(), "--"};
+                 const std::vector<std::string>& members, const std::vector<std::string>& switches) {
+    std::vector<std::string> arguments{sevenZipProgram, "a", "-bd"};
+    arguments.insert(arguments.end(), switches.begin(), switches.end());
+    arguments.push_back(archive.string());
+    arguments.push_back("--");
     arguments.insert(arguments.end(), members.begin(), members.end());
     ASSERT_EQ(runTool(arguments, workingDir), 0) << "7z a " << archive;
 }

@@ -34,9 +34,11 @@ std::string readFile(const std::filesystem::path& path);
 // discarded; returns its exit status (-1 when it could not start).
 int runTool(const std::vector<std::string>& arguments, const std::filesystem::path& workingDir);
 
-// `7z a archive members...` run in `workingDir`; fails the test on error.
+// `7z a [switches] archive -- members...` run in `workingDir`; fails the
+// test on error.
 void makeArchive(const std::filesystem::path& archive, const std::filesystem::path& workingDir,
-                 const std::vector<std::string>& members);
+                 const std::vector<std::string>& members,
+                 const std::vector<std::string>& switches = {});
 
 // Every regular file under `root`, as relative path -> contents.
 std::vector<std::pair<std::string, std::string>> filesUnder(const std::filesystem::path& root);

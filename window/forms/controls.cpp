@@ -34,6 +34,12 @@ QString borderRule(BorderStyle style) {
     return {};
 }
 
+// " property: colour;" for a style sheet; nothing for a colour not set.
+QString colorRule(const char* property, const Color& color) {
+    if (color.IsEmpty()) return {};
+    return QStringLiteral(" %1: %2;").arg(QLatin1String(property), detail::styleSheetColor(color));
+}
+
 }  // namespace
 
 // --- Control -----------------------------------------------------------------
@@ -183,11 +189,9 @@ void TextBox::applyColors() {
         edit->setStyleSheet({});
         return;
     }
-    QString rules = borderRule(borderStyle_) + QStringLiteral(" padding: 0px 2px;");
-    if (!backColor().IsEmpty())
-        rules += QStringLiteral(" background-color: %1;").arg(detail::styleSheetColor(backColor()));
-    if (!foreColor().IsEmpty())
-        rules += QStringLiteral(" color: %1;").arg(detail::styleSheetColor(foreColor()));
+    const QString rules = borderRule(borderStyle_) + QStringLiteral(" padding: 0px 2px;") +
+                          colorRule("background-color", backColor()) +
+                          colorRule("color", foreColor());
     edit->setStyleSheet(QStringLiteral("QLineEdit { %1 }").arg(rules));
 }
 
@@ -229,9 +233,8 @@ void Button::applyColors() {
         return;
     }
     const QString face = ownFace ? detail::styleSheetColor(backColor()) : QStringLiteral("palette(button)");
-    QString rules = QStringLiteral("background-color: %1; padding: 2px 6px;").arg(face);
-    if (!foreColor().IsEmpty())
-        rules += QStringLiteral(" color: %1;").arg(detail::styleSheetColor(foreColor()));
+    const QString rules = QStringLiteral("background-color: %1; padding: 2px 6px;").arg(face) +
+                          colorRule("color", foreColor());
     const bool flat = flatStyle_ == forms::FlatStyle::Flat || flatStyle_ == forms::FlatStyle::Popup;
     QString sheet = QStringLiteral("QPushButton { %1 %2 }")
                         .arg(rules, flat ? QStringLiteral("border: 1px solid palette(dark);")
@@ -293,13 +296,10 @@ void ProgressBar::applyColors() {
         bar->setStyleSheet({});
         return;
     }
-    QString sheet = QStringLiteral("QProgressBar { border: 1px solid palette(shadow);");
-    if (!backColor().IsEmpty())
-        sheet += QStringLiteral(" background-color: %1;").arg(detail::styleSheetColor(backColor()));
-    sheet += QStringLiteral(" }");
+    QString sheet = QStringLiteral("QProgressBar { border: 1px solid palette(shadow);") +
+                    colorRule("background-color", backColor()) + QStringLiteral(" }");
     if (!foreColor().IsEmpty()) {
-        sheet += QStringLiteral(" QProgressBar::chunk { background-color: %1;")
-                     .arg(detail::styleSheetColor(foreColor()));
+        sheet += QStringLiteral(" QProgressBar::chunk {") + colorRule("background-color", foreColor());
         if (style_ == ProgressBarStyle::Blocks) sheet += QStringLiteral(" width: 8px; margin: 1px;");
         sheet += QStringLiteral(" }");
     }

@@ -161,7 +161,6 @@ public:
     Property<ProgressBarStyle> Style{this, &ProgressBar::style, &ProgressBar::setStyle};
 
     void Increment(int amount);
-    void PerformStep() { Increment(step_); }
 
 protected:
     void applyColors() override;
@@ -191,7 +190,6 @@ public:
 
     void Add(Control& control);
     int Count() const { return static_cast<int>(controls_.size()); }
-    Control& operator[](int index) const { return *controls_.at(static_cast<std::size_t>(index)); }
     auto begin() const { return controls_.begin(); }
     auto end() const { return controls_.end(); }
 
@@ -256,7 +254,6 @@ public:
 protected:
     void Dispose(bool disposing) override;
 
-    std::u16string text() const override;
     void setText(const std::u16string& text) override;
     Point location() const override;
     void setLocation(const Point& location) override;

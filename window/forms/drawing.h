@@ -53,10 +53,6 @@ enum class SystemColor : std::uint8_t {
     None,
     Info,               // background of tool tips
     ActiveCaptionText,  // text in the title bar of the active window
-    Control,            // face of buttons
-    ControlText,        // text on buttons
-    Window,             // background of text boxes
-    WindowText,         // text in text boxes
 };
 
 // An RGB colour with alpha, or a system colour resolved when it is used.
@@ -115,19 +111,11 @@ inline constexpr Color Color::Yellow = Color::FromArgb(255, 255, 0);
 struct SystemColors {
     static const Color Info;
     static const Color ActiveCaptionText;
-    static const Color Control;
-    static const Color ControlText;
-    static const Color Window;
-    static const Color WindowText;
 };
 
 inline constexpr Color SystemColors::Info = Color::FromSystemColor(SystemColor::Info);
 inline constexpr Color SystemColors::ActiveCaptionText =
     Color::FromSystemColor(SystemColor::ActiveCaptionText);
-inline constexpr Color SystemColors::Control = Color::FromSystemColor(SystemColor::Control);
-inline constexpr Color SystemColors::ControlText = Color::FromSystemColor(SystemColor::ControlText);
-inline constexpr Color SystemColors::Window = Color::FromSystemColor(SystemColor::Window);
-inline constexpr Color SystemColors::WindowText = Color::FromSystemColor(SystemColor::WindowText);
 
 // A window icon, named by where its image lies among the program's
 // embedded resources. A default Icon has no image.

@@ -119,10 +119,6 @@ void Form::Dispose(bool disposing) {
     Control::Dispose(disposing);
 }
 
-std::u16string Form::text() const {
-    return Control::text();
-}
-
 void Form::setText(const std::u16string& text) {
     Control::setText(text);
     if (QWidget* widget = handle().widget()) widget->setWindowTitle(detail::toQString(text));

@@ -57,10 +57,6 @@ QColor toQColor(const Color& color) {
         case SystemColor::Info: return palette.color(QPalette::ToolTipBase);
         case SystemColor::ActiveCaptionText:
             return palette.color(QPalette::Active, QPalette::WindowText);
-        case SystemColor::Control: return palette.color(QPalette::Button);
-        case SystemColor::ControlText: return palette.color(QPalette::ButtonText);
-        case SystemColor::Window: return palette.color(QPalette::Base);
-        case SystemColor::WindowText: return palette.color(QPalette::Text);
         case SystemColor::None: break;
     }
     return {};
